@@ -1,0 +1,40 @@
+#pragma once
+
+#include <QByteArray>
+#include <vector>
+
+// A table of Windows-1252 byte strings addressed (column, row) from 0.
+// Cells beyond rowCount() can be read (they read empty) and written; a written one is kept.
+class StringGrid {
+public:
+    StringGrid(int colCount, int rowCount, int fixedRows = 1);
+
+    int colCount() const { return m_colCount; }
+    int rowCount() const { return m_rowCount; }
+    int fixedRows() const { return m_fixedRows; }
+
+    // The column count is raised to at least 1, like the row count.
+    void setColCount(int count);
+    // Larger: empty rows are added at the end. Smaller: the last rows are dropped with their
+    // contents, together with anything written beyond the old extent.
+    void setRowCount(int count);
+
+    QByteArray cell(int col, int row) const;
+    void setCell(int col, int row, const QByteArray& text);
+
+    // One empty row at index (never above the fixed rows); the rows below move down by one.
+    void insertRow(int index);
+    // Every row from index to rowCount() - 2 takes the row below it; the count shrinks by one.
+    void deleteRow(int index);
+    void clearRow(int row);
+    // Every cell empty, the counts stay.
+    void clear();
+
+private:
+    int m_colCount;
+    int m_rowCount;
+    int m_fixedRows;
+    // Column-major; each column holds at least m_rowCount entries and may hold more
+    // (cells written beyond the extent).
+    std::vector<std::vector<QByteArray>> m_columns;
+};

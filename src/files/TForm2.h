@@ -1,0 +1,36 @@
+#pragma once
+
+#include "app/Forms.h"
+#include "authoring/StringGrid.h"
+#include "ui_TForm2.h"
+
+#include <QWidget>
+
+class Platform;
+
+// The worker window: never shown; it owns the tables and carries the file, print and
+// evaluation commands.
+class TForm2 : public QWidget, public Ui::TForm2 {
+    Q_OBJECT
+public:
+    TForm2(Platform& platform, Forms& forms, QWidget* parent = nullptr);
+    ~TForm2() override;
+
+    StringGrid StringGrid1{5, 1201};    // the test table
+    StringGrid StringGrid2{5, 1201};    // its scrambled copy, the one that is read and written
+    StringGrid StringGrid3{3, 1000, 0}; // the result list of an evaluation
+    StringGrid StringGrid4{5, 1201};    // working table of the second version
+
+    QString WorkFolder;
+    int SaveCounter = 0;
+    int TaskCount = 0;
+
+    void Button11Click(); // count the tasks
+    void Button12Click(); // reset the save counter
+
+private:
+    void FormCreate();
+
+    Platform& m_platform;
+    Forms& m_forms;
+};
