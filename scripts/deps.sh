@@ -4,7 +4,7 @@ set -euo pipefail
 
 packages=(
     build-essential cmake
-    qt6-base-dev qt6-base-dev-tools qt6-tools-dev-tools
+    qt6-base-dev qt6-base-dev-tools
     qt6-multimedia-dev qt6-svg-dev libqt6svg6
     qt6-translations-l10n qt6-image-formats-plugins
     gstreamer1.0-plugins-good

@@ -13,5 +13,5 @@ int countTasks(const StringGrid& table) {
 QByteArray relabelQuestion(const QByteArray& question, int number) {
     const qsizetype colon = question.indexOf(':');
     const QByteArray rest = colon < 0 ? question : question.mid(colon + 1);
-    return kLabelPrefix + QByteArray::number(number) + ':' + rest;
+    return QByteArray(kLabelPrefix) + QByteArray::number(number) + ':' + rest;
 }
