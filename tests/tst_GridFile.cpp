@@ -1,5 +1,6 @@
 #include "authoring/StringGrid.h"
 #include "files/GridFile.h"
+#include "files/ScrambleText.h"
 
 #include <QBuffer>
 #include <QDir>
@@ -122,6 +123,7 @@ private Q_SLOTS:
     void damagedFilesChangeNothing_data();
     void damagedFilesChangeNothing();
     void unstorableBytesBecomeBlanks();
+    void unstorableBytesInAScrambledSave();
     void failingDeviceReportsAnError_data();
     void failingDeviceReportsAnError();
     void closedDevicesAreRefused();
@@ -299,6 +301,27 @@ void TestGridFile::unstorableBytesBecomeBlanks() {
     QString error;
     QVERIFY2(readBytes(read, bytes, &error), qPrintable(error));
     QCOMPARE(cellsOf(read), (QByteArrayList{"a b", "c d", " \n", "letzte"}));
+}
+
+void TestGridFile::unstorableBytesInAScrambledSave() {
+    // The whole save and open road: only the bad byte changes, the rest of its cell and every
+    // later cell come back exactly.
+    StringGrid plain(5, 1201);
+    plain.setCell(1, 1, QByteArray("Aufgabe 1: eins\rzwei drei"));
+    plain.setCell(1, 2,
+                  QByteArray("Ende\x1a"
+                             "Antwort"));
+    plain.setCell(1, 3, QByteArray("danach"));
+    StringGrid scrambled(5, 1201);
+    ScrambleTable(plain, scrambled);
+    StringGrid read(5, 1201);
+    QString error;
+    QVERIFY2(readBytes(read, bytesOf(scrambled), &error), qPrintable(error));
+    StringGrid opened(5, 1201);
+    UnscrambleTable(read, opened);
+    QCOMPARE(opened.cell(1, 1), QByteArray("Aufgabe 1: eins zwei drei"));
+    QCOMPARE(opened.cell(1, 2), QByteArray("Ende Antwort"));
+    QCOMPARE(opened.cell(1, 3), QByteArray("danach"));
 }
 
 void TestGridFile::failingDeviceReportsAnError_data() {

@@ -39,9 +39,14 @@ QByteArray ScrambleText(const QByteArray& text, int key, ScrambleDirection direc
 
 void ScrambleTable(const StringGrid& plain, StringGrid& scrambled) {
     for (int col = 0; col < scrambled.colCount(); ++col) {
-        for (int row = 0; row < scrambled.rowCount(); ++row)
-            scrambled.setCell(
-                col, row, ScrambleText(plain.cell(col, row), FileKey, ScrambleDirection::Scramble));
+        for (int row = 0; row < scrambled.rowCount(); ++row) {
+            QByteArray text = plain.cell(col, row);
+            // A CR or Ctrl-Z would end the cell's line in the file. The blank takes its place
+            // before scrambling, so that it draws like any blank and the rest of the cell
+            // comes back exactly.
+            text.replace('\r', ' ').replace('\x1a', ' ');
+            scrambled.setCell(col, row, ScrambleText(text, FileKey, ScrambleDirection::Scramble));
+        }
     }
 }
 

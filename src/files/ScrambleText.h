@@ -17,6 +17,7 @@ QByteArray ScrambleText(const QByteArray& text, int key, ScrambleDirection direc
 
 // Both walk the extent of the scrambled table, whichever side it stands on: a save writes as many
 // rows as the scrambled copy has, an open fills exactly the rows the file held. The plain table
-// keeps its own counts; cells beyond its row count are written all the same.
+// keeps its own counts; cells beyond its row count are written all the same. A CR or byte 26,
+// which no file line can hold, is scrambled as a blank.
 void ScrambleTable(const StringGrid& plain, StringGrid& scrambled);
 void UnscrambleTable(const StringGrid& scrambled, StringGrid& plain);
