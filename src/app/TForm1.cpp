@@ -86,6 +86,26 @@ TForm1::TForm1(Platform& platform, Forms& forms, QWidget* parent)
     connect(Button6, &QPushButton::clicked, this, &TForm1::Button6Click);
     connect(Button1, &QPushButton::clicked, this, &TForm1::Button1Click);
     connect(BitBtn1, &QPushButton::clicked, this, &TForm1::BitBtn1Click);
+    // Commands of the subsystems.
+    connect(Button12, &QPushButton::clicked, this, &TForm1::Button12Click);
+    connect(BitBtn2, &QPushButton::clicked, this, &TForm1::Button12Click);
+    connect(Button8, &QPushButton::clicked, this, &TForm1::Button8Click);
+    connect(Button25, &QPushButton::clicked, this, &TForm1::Button25Click);
+    connect(Button26, &QPushButton::clicked, this, &TForm1::Button26Click);
+    connect(Button3, &QPushButton::clicked, this, &TForm1::Button3Click);
+    connect(Button14, &QPushButton::clicked, this, &TForm1::Button14Click);
+    // The tick and text rules run on every change of a box, also when showing a task sets it.
+    connect(CheckBox6, &QCheckBox::toggled, this, &TForm1::CheckBox6Click);
+    connect(CheckBox7, &QCheckBox::toggled, this, &TForm1::CheckBox7Click);
+    connect(CheckBox8, &QCheckBox::toggled, this, &TForm1::CheckBox8Click);
+    connect(CheckBox9, &QCheckBox::toggled, this, &TForm1::CheckBox9Click);
+    connect(CheckBox10, &QCheckBox::toggled, this, &TForm1::CheckBox10Click);
+    connect(CheckBox14, &QCheckBox::toggled, this, &TForm1::CheckBox14Click);
+    setUpTaskFields();
+    connect(Button22, &QPushButton::clicked, this, &TForm1::Button22Click);
+    connect(Button23, &QPushButton::clicked, this, &TForm1::Button23Click);
+    connect(Button17, &QPushButton::clicked, this, &TForm1::Button17Click);
+    connect(Button24, &QPushButton::clicked, this, &TForm1::Button24Click);
 
     m_clock = new QTimer(this);
     m_clock->setInterval(1000);
@@ -241,6 +261,9 @@ bool TForm1::FormCloseQuery() {
     if (m_platform.dialogs().question(this, u"Änderungen speichern?"_s)) {
         ChangesSaved = 1;
         Button3Click();
+        // A save that failed has told the teacher why; the window stays open so that the
+        // tasks are not lost.
+        return ChangesSaved == 1;
     }
     return true;
 }

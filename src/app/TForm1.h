@@ -49,7 +49,32 @@ public:
     void openHelpFile();
 
     // Task editor (authoring/TaskEditor.cpp).
-    void Button3Click();
+    void Button12Click(); // "Frage aufnehmen", also run by BitBtn2: record the task, show the next
+    void Button8Click();  // "zurück": show the previous task, dropping unrecorded edits
+    void Button25Click(); // "Aufgabe löschen"
+    void Button26Click(); // "Aufgabe einfügen": a blank task after the shown one
+    void Button3Click();  // "speichern"
+    void Button14Click(); // "öffnen": load a test and show task 1
+    // The tick boxes of answers 1 to 5; one rule for all five.
+    void CheckBox6Click();
+    void CheckBox7Click();
+    void CheckBox8Click();
+    void CheckBox9Click();
+    void CheckBox10Click();
+    void CheckBox14Click(); // the text-answer option
+
+    // Project folder (app/ProjectFolder.cpp).
+    void Button22Click(); // new project folder
+    void Button23Click(); // choose an existing test
+    void Button17Click(); // opens the test chosen from the project choice
+    void Button24Click(); // show the project folder in the file manager
+    // The student program that goes into every project folder.
+    static inline const QString kStudentModuleFile = QStringLiteral("Dozove_voro.exe");
+    // Copies the student program to target unless a file is there already; without one to
+    // copy, the teacher is asked to bring it into folderShown.
+    void provideStudentModule(const QString& target, const QString& folderShown);
+
+    // Evaluation page (evaluation/EvaluationPage.cpp).
 
 Q_SIGNALS:
     // The window has closed; the program ends.
@@ -60,6 +85,22 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    // Task editor (authoring/TaskEditor.cpp).
+    // How the solution cells of a shown task become ticks: after recording only "wahr" ticks;
+    // stepping back and opening tick answers 2 to 5 unless their cell says "falsch".
+    enum class TickReading { Exact, EmptyMeansTicked };
+    void setUpTaskFields();
+    void tickRule(QCheckBox* box);
+    void showTextOption();
+    void showAnswers(TickReading reading);
+    void focusShownTask();
+    bool m_clearingOtherTicks = false;
+
+    // Project folder (app/ProjectFolder.cpp).
+    void showProjectFolder();
+
+    // Evaluation page (evaluation/EvaluationPage.cpp).
+
     void FormCreate();
     void scaleToScreen();
     void createProjectsFolder();

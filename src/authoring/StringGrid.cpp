@@ -15,16 +15,15 @@ void StringGrid::setColCount(int count) {
 
 void StringGrid::setRowCount(int count) {
     count = std::max(1, count);
+    // Rows that leave the table and rows that join it are empty; cells written beyond the old
+    // extent outside that range stay where they are.
+    const int first = std::min(count, m_rowCount);
+    const int last = std::max(count, m_rowCount);
     for (auto& column : m_columns) {
-        if (count < m_rowCount) {
+        if (int(column.size()) < count)
             column.resize(count);
-        } else {
-            const int keep = std::min<int>(m_rowCount, int(column.size()));
-            const int end = std::min<int>(count, int(column.size()));
-            std::fill(column.begin() + keep, column.begin() + end, QByteArray());
-            if (int(column.size()) < count)
-                column.resize(count);
-        }
+        std::fill(column.begin() + first, column.begin() + std::min<int>(last, int(column.size())),
+                  QByteArray());
     }
     m_rowCount = count;
 }

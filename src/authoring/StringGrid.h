@@ -16,7 +16,7 @@ public:
     // The column count is raised to at least 1, like the row count.
     void setColCount(int count);
     // Larger: empty rows are added at the end. Smaller: the last rows are dropped with their
-    // contents, together with anything written beyond the old extent.
+    // contents. Cells written beyond both extents are kept.
     void setRowCount(int count);
 
     QByteArray cell(int col, int row) const;

@@ -6,7 +6,10 @@ using namespace Qt::StringLiterals;
 
 bool saveFileAtomically(const QString& path, const QByteArray& bytes, QString* error) {
     QSaveFile file(path);
-    if (file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.commit())
+    // commit() alone does not notice when writing out the last buffered bytes fails (a full
+    // disk), and would put a cut-off file in place of the old one.
+    if (file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.flush() &&
+        file.commit())
         return true;
     if (error)
         *error =

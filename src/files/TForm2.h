@@ -28,7 +28,28 @@ public:
     void Button11Click(); // count the tasks
     void Button12Click(); // reset the save counter
 
+    // Open, save and the second version (files/TForm2.cpp).
+    void Button3Click();  // open a test
+    void Button5Click();  // scramble and save the test
+    void Button10Click(); // the second version, saved through Button5Click
+    // Whether the last open read a test; false after a cancelled dialog or a refused file.
+    bool testOpened() const { return m_testOpened; }
+
+    // Rows of the editor's insert and delete (authoring/TaskEditor.cpp).
+    void Button6Click(); // "zeilen weg": delete the editor's task, renumber the ones after it
+    void Button8Click(); // "zeilen hin": a blank task after the editor's task, renumbered onwards
+
+    // Evaluation and result list (evaluation/EvaluationCommand.cpp).
+
 private:
+    // Open, save and the second version (files/TForm2.cpp).
+    void showFileInCaption(const QString& path);
+    bool m_testOpened = false;
+
+    // Rows of the editor's insert and delete (authoring/TaskEditor.cpp).
+
+    // Evaluation and result list (evaluation/EvaluationCommand.cpp).
+
     void FormCreate();
 
     Platform& m_platform;
