@@ -87,6 +87,8 @@ TForm1::TForm1(Platform& platform, Forms& forms, QWidget* parent)
     connect(Button1, &QPushButton::clicked, this, &TForm1::Button1Click);
     connect(BitBtn1, &QPushButton::clicked, this, &TForm1::BitBtn1Click);
     // Commands of the subsystems.
+    connect(Button7, &QPushButton::clicked, this, &TForm1::Button7Click);
+    connect(Button2, &QPushButton::clicked, this, &TForm1::Button2Click);
     connect(Button12, &QPushButton::clicked, this, &TForm1::Button12Click);
     connect(BitBtn2, &QPushButton::clicked, this, &TForm1::Button12Click);
     connect(Button8, &QPushButton::clicked, this, &TForm1::Button8Click);

@@ -75,6 +75,8 @@ public:
     void provideStudentModule(const QString& target, const QString& folderShown);
 
     // Evaluation page (evaluation/EvaluationPage.cpp).
+    void Button7Click(); // "Laden und Auswerten": the grade key dialog, without blocking
+    void Button2Click(); // "N-Liste speichern": the worker window's result list command
 
 Q_SIGNALS:
     // The window has closed; the program ends.

@@ -17,6 +17,8 @@ TForm2::TForm2(Platform& platform, Forms& forms, QWidget* parent)
     connect(Button11, &QPushButton::clicked, this, &TForm2::Button11Click);
     connect(Button12, &QPushButton::clicked, this, &TForm2::Button12Click);
     // Commands of the subsystems.
+    connect(Button14, &QPushButton::clicked, this, &TForm2::Button14Click);
+    connect(Button2, &QPushButton::clicked, this, &TForm2::Button2Click);
     connect(Button6, &QPushButton::clicked, this, &TForm2::Button6Click);
     connect(Button8, &QPushButton::clicked, this, &TForm2::Button8Click);
     connect(Button3, &QPushButton::clicked, this, &TForm2::Button3Click);

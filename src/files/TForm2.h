@@ -7,6 +7,7 @@
 #include <QWidget>
 
 class Platform;
+struct GradeKeyFields;
 
 // The worker window: never shown; it owns the tables and carries the file, print and
 // evaluation commands.
@@ -40,6 +41,10 @@ public:
     void Button8Click(); // "zeilen hin": a blank task after the editor's task, renumbered onwards
 
     // Evaluation and result list (evaluation/EvaluationCommand.cpp).
+    void Button14Click(); // "Punkteauswertung": scores a batch of answer files
+    void Button2Click();  // "Ergebnis save": the result list, then the program ends
+    // The dated folder of this run's documents; empty until an evaluation made one.
+    QString EvaluationFolder;
 
 private:
     // Open, save and the second version (files/TForm2.cpp).
@@ -49,6 +54,9 @@ private:
     // Rows of the editor's insert and delete (authoring/TaskEditor.cpp).
 
     // Evaluation and result list (evaluation/EvaluationCommand.cpp).
+    // One file of the batch; false when the run has to stop. A file left out adds its reason
+    // to skipped.
+    bool evaluateAnswerFile(const QString& path, const GradeKeyFields& key, QStringList& skipped);
 
     void FormCreate();
 

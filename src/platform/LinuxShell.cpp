@@ -6,12 +6,15 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QMimeDatabase>
+#include <QMimeType>
 #include <QPageLayout>
 #include <QPdfWriter>
 #include <QProcess>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTextDocument>
+#include <QTextStream>
 #include <QUrl>
 
 #include "files/Cp1252.h"
@@ -40,7 +43,59 @@ bool htmlToPdf(const QString& htmlPath, const QString& pdfPath) {
     return QFileInfo(pdfPath).size() > 0;
 }
 
+// The freedesktop association files, read when xdg-mime is not there to ask: a default or an
+// added association in a mimeapps.list, or an application in a mimeinfo.cache.
+bool associatedInFiles(const QStringList& types) {
+    QStringList files;
+    const QStringList configs =
+        QStandardPaths::standardLocations(QStandardPaths::GenericConfigLocation);
+    for (const QString& folder : configs)
+        files << folder + u"/mimeapps.list"_s;
+    const QStringList applications =
+        QStandardPaths::standardLocations(QStandardPaths::ApplicationsLocation);
+    for (const QString& folder : applications)
+        files << folder + u"/mimeapps.list"_s << folder + u"/mimeinfo.cache"_s;
+    for (const QString& path : files) {
+        QFile file(path);
+        if (!file.open(QIODevice::ReadOnly | QIODevice::Text))
+            continue;
+        QTextStream in(&file);
+        bool relevant = false;
+        while (!in.atEnd()) {
+            const QString line = in.readLine().trimmed();
+            if (line.startsWith(u'[')) {
+                relevant = line == u"[Default Applications]"_s ||
+                           line == u"[Added Associations]"_s || line == u"[MIME Cache]"_s;
+                continue;
+            }
+            const qsizetype equals = line.indexOf(u'=');
+            if (!relevant || equals <= 0 || !types.contains(line.left(equals).trimmed()))
+                continue;
+            if (!line.mid(equals + 1).remove(u';').trimmed().isEmpty())
+                return true;
+        }
+    }
+    return false;
+}
+
 } // namespace
+
+bool LinuxShell::hasApplicationFor(const QString& extension) {
+    const QMimeType type =
+        QMimeDatabase().mimeTypeForFile(u"x"_s + extension, QMimeDatabase::MatchExtension);
+    if (!type.isValid() || type.isDefault())
+        return false;
+    const QString xdgMime = QStandardPaths::findExecutable(u"xdg-mime"_s);
+    if (!xdgMime.isEmpty()) {
+        QProcess query;
+        query.start(xdgMime, {u"query"_s, u"default"_s, type.name()});
+        if (query.waitForFinished(3000) && query.exitStatus() == QProcess::NormalExit)
+            return !query.readAllStandardOutput().trimmed().isEmpty();
+        query.kill();
+        query.waitForFinished(1000);
+    }
+    return associatedInFiles(QStringList{type.name()} + type.aliases());
+}
 
 bool LinuxShell::open(const QString& path) {
     if (!QFileInfo::exists(path))

@@ -9,4 +9,5 @@ public:
     bool open(const QString& path) override;
     bool print(const QString& path) override;
     bool explore(const QString& folder, const QString& selectItem) override;
+    bool hasApplicationFor(const QString& extension) override;
 };

@@ -79,6 +79,11 @@ bool RecordingShell::explore(const QString& folder, const QString& selectItem) {
     return succeeds;
 }
 
+bool RecordingShell::hasApplicationFor(const QString& extension) {
+    m_log << u"shell has application: "_s + extension;
+    return wordProcessor;
+}
+
 QString ScriptedEnvironment::variable(const QString& name) const {
     for (auto it = variables.cbegin(); it != variables.cend(); ++it) {
         if (it.key().compare(name, Qt::CaseInsensitive) == 0)

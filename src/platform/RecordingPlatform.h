@@ -16,7 +16,8 @@
 //   "message: TEXT", "error: TEXT", "question: TEXT -> Ja|Nein",
 //   "input: CAPTION | PROMPT | DEFAULT -> RESULT",
 //   "open: TITLE | FILTER | EXT | FOLDER -> PATH", "open files: ... -> N", "save: ... -> PATH",
-//   "shell open: PATH", "shell print: PATH", "shell explore: FOLDER | ITEM"
+//   "shell open: PATH", "shell print: PATH", "shell explore: FOLDER | ITEM",
+//   "shell has application: EXTENSION"
 class RecordingDialogs : public Dialogs {
 public:
     explicit RecordingDialogs(QStringList& log)
@@ -55,8 +56,11 @@ public:
     bool open(const QString& path) override;
     bool print(const QString& path) override;
     bool explore(const QString& folder, const QString& selectItem) override;
+    bool hasApplicationFor(const QString& extension) override;
 
     bool succeeds = true;
+    // The answer to every hasApplicationFor(): is a word processor registered for ".doc"?
+    bool wordProcessor = false;
 
 private:
     QStringList& m_log;

@@ -13,4 +13,7 @@ public:
     virtual bool print(const QString& path) = 0;
     // Shows a folder in the file manager, with selectItem selected when it is not empty.
     virtual bool explore(const QString& folder, const QString& selectItem) = 0;
+    // Whether the desktop has an application registered for files with this extension
+    // (with its dot, e.g. ".doc"); nothing is started.
+    virtual bool hasApplicationFor(const QString& extension) = 0;
 };
