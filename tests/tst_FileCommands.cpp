@@ -301,6 +301,29 @@ private Q_SLOTS:
         QCOMPARE(firstDifference(b, expected, 1201), QString());
     }
 
+    void secondVersionIsWhatTheEditorShows() {
+        // The teacher stepped back to task 2 and saved there.
+        FileFixture f;
+        f.platform.fixedClock().time = QDateTime(QDate(2026, 3, 2), QTime(10, 0, 0, 7), Qt::UTC);
+        writeTasks(f.form2().StringGrid1, 6);
+        f.form1().BlockRow = 7;
+        f.form1().TaskNumber = 2;
+        f.form1().Edit1->setText(u"Aufgabe 2: Frage 2"_s);
+        f.form1().Edit2->setText(u"Antwort 2.1"_s);
+        f.platform.script().files = {f.file(u"a.test"_s), f.file(u"b.test"_s)};
+        f.platform.script().answers = {true};
+        f.form1().Button3Click();
+
+        const StringGrid& table = f.form2().StringGrid1;
+        QVERIFY(table.cell(1, 7) != QByteArray("Aufgabe 2: Frage 2"));
+        QCOMPARE(f.form1().Edit1->text(), QString::fromLatin1(table.cell(1, 7)));
+        QCOMPARE(f.form1().Edit2->text(), QString::fromLatin1(table.cell(1, 8)));
+        for (int i = 1; i <= 5; ++i) {
+            auto* tick = f.form1().findChild<QCheckBox*>(u"CheckBox%1"_s.arg(5 + i));
+            QCOMPARE(tick->isChecked(), table.cell(3, 7 + i) == "wahr");
+        }
+    }
+
     void secondVersionOfAnEmptyTest() {
         FileFixture f;
         f.form2().StringGrid1.setCell(1, 1, "Testende!");

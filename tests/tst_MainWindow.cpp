@@ -280,6 +280,24 @@ private Q_SLOTS:
                  yes ? QByteArray("Single") : QByteArray());
         QCOMPARE(form.CheckBox7->isChecked(), !yes);
     }
+
+    void closingStaysOpenWhenTheSaveFails() {
+        ProgramFixture f;
+        QFile blocker(f.temp.path() + u"/datei"_s);
+        QVERIFY(blocker.open(QIODevice::WriteOnly));
+        blocker.close();
+        f.platform.script().answers = {true};
+        f.platform.script().files = {blocker.fileName() + u"/test.test"_s};
+        f.start().showMainWindow();
+        TForm1& form = f.form1();
+        form.ChangesSaved = 0;
+        QSignalSpy closed(&form, &TForm1::closed);
+        QVERIFY(!form.close());
+        QCOMPARE(closed.size(), 0);
+        QCOMPARE(f.platform.logged(u"error: "_s).size(), 1);
+        QCOMPARE(form.ChangesSaved, 0);
+        QVERIFY(form.isVisible());
+    }
 };
 
 QTEST_MAIN(TestMainWindow)

@@ -7,6 +7,7 @@
 #include <QCheckBox>
 #include <QFile>
 #include <QFileInfo>
+#include <QImage>
 #include <QLabel>
 #include <QLineEdit>
 #include <QSignalSpy>
@@ -117,7 +118,12 @@ private Q_SLOTS:
         f.startAtChoice();
         TForm1& form = f.form1();
         QVERIFY(form.Panel5->isVisible());
-        QVERIFY(form.Panel5->autoFillBackground()); // the editor does not show through
+        // The editor does not show through: where the question field lies, the panel looks as
+        // it does in its empty corner.
+        const QImage shot = form.grab().toImage();
+        const QPoint field = form.Edit1->mapTo(&form, form.Edit1->rect().center());
+        const QPoint corner = form.Panel5->mapTo(&form, QPoint(8, 8));
+        QCOMPARE(shot.pixelColor(field), shot.pixelColor(corner));
         QCOMPARE(form.Button22->text(), u"neuen Projektordner erstellen"_s);
         QCOMPARE(form.Button22->toolTip(), u"Um einen neuen Test zu erstellen, drücke hier und "
                                            u"erzeuge einen neuen  Ordner!"_s);

@@ -77,6 +77,7 @@ TForm1::TForm1(Platform& platform, Forms& forms, QWidget* parent)
     StatusBar1->addWidget(StatusPanel0);
     StatusBar1->addPermanentWidget(StatusPanel1, 1);
     Memo1->setPlainText(kScoringExplanation);
+    Panel5->setStyleSheet(u"#Panel5 { background-color: rgb(233, 241, 250); }"_s);
     BitBtn1->setIcon(QIcon(u":/images/info.svg"_s));
     BitBtn2->setIcon(QIcon(u":/images/pfeil_rechts.svg"_s));
     BitBtn2->setLayoutDirection(Qt::RightToLeft);
@@ -154,6 +155,11 @@ void TForm1::scaleToScreen() {
     statusFont.setPointSizeF(statusFont.pointSizeF() * m_scale);
     StatusBar1->setFont(statusFont);
     StatusPanel0->setFixedWidth(int(1100 * geometry + 0.5));
+    // The tick boxes grow with the answer fields they stand beside.
+    const int tick = int(22 * geometry + 0.5);
+    for (QCheckBox* box : {CheckBox1, CheckBox2, CheckBox3, CheckBox4, CheckBox5, CheckBox6,
+                           CheckBox7, CheckBox8, CheckBox9, CheckBox10})
+        box->setStyleSheet(u"QCheckBox::indicator { width: %1px; height: %1px; }"_s.arg(tick));
 
     const QSize size(int(kDesignWidth * geometry + 0.5), int(kDesignHeight * geometry + 0.5));
     if (m_maximised) {

@@ -62,6 +62,8 @@ public:
     void CheckBox9Click();
     void CheckBox10Click();
     void CheckBox14Click(); // the text-answer option
+    // Shows the block at BlockRow as the table holds it, unrecorded edits dropped.
+    void showStoredTask();
 
     // Project folder (app/ProjectFolder.cpp).
     void Button22Click(); // new project folder

@@ -164,10 +164,7 @@ void TForm1::Button8Click() {
     // Task media: the picture window closes and loses its picture, the media player closes.
     if (BlockRow > 5)
         BlockRow -= kTaskRows;
-    showTextOption();
-    // Task media: the task's picture is shown and its media file played here.
-    Edit1->setText(Cp1252::toUnicode(m_forms.Form2->StringGrid1.cell(1, BlockRow)));
-    showAnswers(TickReading::EmptyMeansTicked);
+    showStoredTask();
     if (TaskNumber > 1)
         --TaskNumber;
     Label4->setText(QString::number(TaskNumber));
@@ -178,6 +175,13 @@ void TForm1::Button8Click() {
     } else {
         Button25->setEnabled(false);
     }
+}
+
+void TForm1::showStoredTask() {
+    showTextOption();
+    // Task media: the task's picture is shown and its media file played here.
+    Edit1->setText(Cp1252::toUnicode(m_forms.Form2->StringGrid1.cell(1, BlockRow)));
+    showAnswers(TickReading::EmptyMeansTicked);
 }
 
 void TForm1::Button25Click() {

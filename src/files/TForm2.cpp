@@ -150,6 +150,9 @@ void TForm2::Button10Click() {
     // Milliseconds since midnight in UTC; a test fixes the clock to fix the order.
     const quint32 seed = quint32(m_platform.clock().now().toUTC().time().msecsSinceStartOfDay());
     buildSecondVersion(StringGrid1, StringGrid4, TaskCount, form1.CheckBox15->isChecked(), seed);
+    // The editor must not keep showing an A task: recording it would overwrite the B task of
+    // that block.
+    form1.showStoredTask();
     WorkFolder = form1.ProjectFolder;
     form1.ChangesSaved = 1;
     Button5Click();
