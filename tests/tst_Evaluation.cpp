@@ -1,4 +1,5 @@
 #include "ProgramFixture.h"
+#include "TestFiles.h"
 #include "authoring/StringGrid.h"
 #include "evaluation/TForm3.h"
 #include "files/Cp1252.h"
@@ -52,24 +53,15 @@ StringGrid answerTable(const QStringList& tasks, bool singleChoice = false, int 
 
 // Scrambled and written the way the student module writes an answer file.
 QString writeAnswerFile(const QString& folder, const QString& student, const StringGrid& plain) {
-    StringGrid scrambled(plain.colCount(), plain.rowCount());
-    ScrambleTable(plain, scrambled);
     const QString path = folder + u'/' + student + u".done"_s;
     QString error;
-    if (!WriteGridFile(scrambled, path, &error))
+    if (!writeScrambledFile(path, plain, &error))
         qFatal("%s", qPrintable(error));
     return path;
 }
 
-QByteArray readAll(const QString& path) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return {};
-    return file.readAll();
-}
-
 QList<QByteArray> linesOf(const QString& path) {
-    QList<QByteArray> lines = readAll(path).split('\n');
+    QList<QByteArray> lines = fileBytes(path).split('\n');
     for (QByteArray& line : lines)
         line.chop(line.endsWith('\r') ? 1 : 0);
     if (!lines.isEmpty() && lines.last().isEmpty())
@@ -206,7 +198,7 @@ private Q_SLOTS:
                                 {u"Carla Jörns"_s, u"3 von 6 Pkt.  => 50,00%"_s, u"  Ü 6"_s}}));
         QVERIFY(!QFileInfo::exists(folder + u"/Ergebnisliste.doc"_s));
 
-        const QByteArray page = readAll(folder + u"/feedback_Anna.html"_s);
+        const QByteArray page = fileBytes(folder + u"/feedback_Anna.html"_s);
         QVERIFY(page.contains("&lt;script&gt;alert(1)&lt;/script&gt;"));
         QVERIFY(!page.contains("<script>"));
         QVERIFY(page.contains(" Anna hat 5 von 6 Punkten ==> 83,33%."));
@@ -257,7 +249,7 @@ private Q_SLOTS:
         f.run({writeAnswerFile(f.klasse(), u"Dora"_s, answerTable(tasks, singleChoice))});
         QCOMPARE(resultRows(f.folder(1) + u"/Ergebnisliste.html"_s),
                  (QList<QStringList>{{u"Dora"_s, score, grade}}));
-        QVERIFY(readAll(f.folder(1) + u"/feedback_Dora.html"_s).contains(pageScore));
+        QVERIFY(fileBytes(f.folder(1) + u"/feedback_Dora.html"_s).contains(pageScore));
         QCOMPARE(f.form1().CheckBox15->isChecked(), singleChoice);
         QVERIFY(f.platform.logged(u"message: "_s).isEmpty());
     }

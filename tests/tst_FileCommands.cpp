@@ -1,5 +1,6 @@
 // The worker window's open, save and second version, run through the real windows.
 #include "ProgramFixture.h"
+#include "TestFiles.h"
 #include "files/GridFile.h"
 #include "files/ScrambleText.h"
 #include "files/SecondVersion.h"
@@ -36,41 +37,6 @@ void writeTasks(StringGrid& table, int count, bool endMark = true) {
     }
     if (endMark)
         table.setCell(1, 6 * count + 1, "Testende!");
-}
-
-void writeTestFile(const QString& path, const StringGrid& plain) {
-    StringGrid scrambled(plain.colCount(), plain.rowCount());
-    ScrambleTable(plain, scrambled);
-    QString error;
-    QVERIFY2(WriteGridFile(scrambled, path, &error), qPrintable(error));
-}
-
-// The plain table of a test file, with the file's counts.
-StringGrid readTestFile(const QString& path) {
-    StringGrid scrambled(1, 1);
-    QString error;
-    if (!ReadGridFile(scrambled, path, &error))
-        qWarning("%s", qPrintable(error));
-    StringGrid plain(scrambled.colCount(), scrambled.rowCount());
-    UnscrambleTable(scrambled, plain);
-    return plain;
-}
-
-QByteArray fileBytes(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-// "" when both tables hold the same cells in rows 0 .. rows - 1.
-QString firstDifference(const StringGrid& a, const StringGrid& b, int rows) {
-    for (int col = 0; col < 5; ++col) {
-        for (int row = 0; row < rows; ++row) {
-            if (a.cell(col, row) != b.cell(col, row))
-                return u"(%1, %2): \"%3\" / \"%4\""_s.arg(col).arg(row).arg(
-                    QString::fromLatin1(a.cell(col, row)), QString::fromLatin1(b.cell(col, row)));
-        }
-    }
-    return {};
 }
 
 QString questionText(const StringGrid& table, int task) {
@@ -133,7 +99,8 @@ private Q_SLOTS:
         QVERIFY(!bytes.contains("Testende!")); // scrambled on disk
         StringGrid expected = f.form2().StringGrid1;
         expected.setCell(0, 3, "yellow");
-        QCOMPARE(firstDifference(readTestFile(f.file(u"a.test"_s)), expected, 1201), QString());
+        QCOMPARE(firstDifference(readScrambledFile(f.file(u"a.test"_s)), expected, 1201),
+                 QString());
         QCOMPARE(f.form1().windowTitle(), kCaptionPrefix + f.file(u"a.test"_s));
         QCOMPARE(f.form2().SaveCounter, 1);
     }
@@ -167,7 +134,7 @@ private Q_SLOTS:
             f.form2().Button12Click();
         f.platform.script().files = {f.file(u"a.test"_s)};
         f.form2().Button5Click();
-        QCOMPARE(readTestFile(f.file(u"a.test"_s)).cell(0, 3), fileColour);
+        QCOMPARE(readScrambledFile(f.file(u"a.test"_s)).cell(0, 3), fileColour);
         QCOMPARE(f.form2().StringGrid1.cell(0, 3), QByteArray("red"));
         QCOMPARE(f.form2().SaveCounter, counter);
         // Asked after every save that leaves the counter at 1, answered "Nein" here.
@@ -262,8 +229,8 @@ private Q_SLOTS:
         f.platform.script().answers = {true};
         f.form2().Button5Click();
 
-        const StringGrid a = readTestFile(f.file(u"a.test"_s));
-        const StringGrid b = readTestFile(f.file(u"b.test"_s));
+        const StringGrid a = readScrambledFile(f.file(u"a.test"_s));
+        const StringGrid b = readScrambledFile(f.file(u"b.test"_s));
         QCOMPARE(a.cell(0, 3), QByteArray("yellow"));
         QCOMPARE(b.cell(0, 3), QByteArray("red"));
         QCOMPARE(b.cell(4, 0), single ? QByteArray("Single") : QByteArray());
@@ -345,7 +312,7 @@ private Q_SLOTS:
         writeTasks(table, 2);
         f.platform.script().files = {f.file(u"b.test"_s)};
         f.form2().Button10Click();
-        const StringGrid b = readTestFile(f.file(u"b.test"_s));
+        const StringGrid b = readScrambledFile(f.file(u"b.test"_s));
         for (int row = 14; row < 1201; ++row) {
             for (int col = 0; col < 5; ++col)
                 QVERIFY2(b.cell(col, row).isEmpty(), qPrintable(u"(%1, %2)"_s.arg(col).arg(row)));
@@ -414,7 +381,7 @@ private Q_SLOTS:
         plain.setCell(0, 3, "yellow");
         const QString other = f.projects() + u"/Anderer"_s;
         QDir().mkpath(other);
-        writeTestFile(other + u"/t.test"_s, plain);
+        QVERIFY(writeScrambledFile(other + u"/t.test"_s, plain, nullptr));
         f.form2().StringGrid1.setCell(2, 1200, "bleibt");
         f.platform.script().files = {other + u"/t.test"_s};
         f.form2().Button3Click();
@@ -474,7 +441,7 @@ private Q_SLOTS:
         plain.setCell(0, 3, colour);
         plain.setCell(0, 5, textMark);
         plain.setCell(4, 0, singleMark);
-        writeTestFile(f.file(u"t.test"_s), plain);
+        QVERIFY(writeScrambledFile(f.file(u"t.test"_s), plain, nullptr));
         f.platform.script().files = {f.file(u"t.test"_s)};
         f.form2().Button3Click();
         QCOMPARE(form.RadioButton1->isChecked(), bVersion);
@@ -540,7 +507,7 @@ private Q_SLOTS:
             StringGrid plain(5, fileRows);
             writeTasks(plain, 2);
             plain.setCell(1, fileRows - 1, "letzte Zeile");
-            writeTestFile(f.file(u"t.test"_s), plain);
+            QVERIFY(writeScrambledFile(f.file(u"t.test"_s), plain, nullptr));
             f.platform.script().files = {f.file(u"t.test"_s)};
             f.form2().Button3Click();
         } else {
@@ -549,7 +516,7 @@ private Q_SLOTS:
         f.platform.script().files = {f.file(u"neu.test"_s)};
         f.form2().Button5Click();
         const int rows = fileRows > 0 ? fileRows : 1201;
-        const StringGrid saved = readTestFile(f.file(u"neu.test"_s));
+        const StringGrid saved = readScrambledFile(f.file(u"neu.test"_s));
         QCOMPARE(saved.rowCount(), rows);
         QCOMPARE(saved.cell(1, 7), QByteArray("Aufgabe 2: Frage 2"));
         if (fileRows > 0)
@@ -568,7 +535,7 @@ private Q_SLOTS:
         FileFixture f;
         StringGrid plain(5, 1201);
         writeTasks(plain, 3, endMark);
-        writeTestFile(f.file(u"t.test"_s), plain);
+        QVERIFY(writeScrambledFile(f.file(u"t.test"_s), plain, nullptr));
         f.platform.script().files = {f.file(u"t.test"_s)};
         f.form2().Button3Click();
         f.form2().Button11Click();
@@ -612,7 +579,7 @@ private Q_SLOTS:
             put(f.file(u"Dozove_voro.exe"_s), "alt");
         StringGrid plain(5, 1201);
         writeTasks(plain, 1);
-        writeTestFile(f.file(u"t.test"_s), plain);
+        QVERIFY(writeScrambledFile(f.file(u"t.test"_s), plain, nullptr));
         f.platform.script().files = {f.file(u"t.test"_s)};
         f.form2().Button3Click();
         QDir::setCurrent(current);

@@ -1,5 +1,6 @@
 // The project choice: a new folder, an existing test, the student program, the folder shown.
 #include "ProgramFixture.h"
+#include "TestFiles.h"
 #include "files/GridFile.h"
 #include "files/ScrambleText.h"
 #include "files/TForm2.h"
@@ -33,33 +34,6 @@ void put(const QString& path, const QByteArray& bytes) {
     QFile file(path);
     QVERIFY(file.open(QIODevice::WriteOnly));
     file.write(bytes);
-}
-
-QByteArray fileBytes(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-StringGrid readTestFile(const QString& path) {
-    StringGrid scrambled(1, 1);
-    QString error;
-    if (!ReadGridFile(scrambled, path, &error))
-        qWarning("%s", qPrintable(error));
-    StringGrid plain(scrambled.colCount(), scrambled.rowCount());
-    UnscrambleTable(scrambled, plain);
-    return plain;
-}
-
-// "" when both tables hold the same cells in the 1201 rows of a saved test.
-QString firstDifference(const StringGrid& a, const StringGrid& b) {
-    for (int col = 0; col < 5; ++col) {
-        for (int row = 0; row < 1201; ++row) {
-            if (a.cell(col, row) != b.cell(col, row))
-                return u"(%1, %2): \"%3\" / \"%4\""_s.arg(col).arg(row).arg(
-                    QString::fromLatin1(a.cell(col, row)), QString::fromLatin1(b.cell(col, row)));
-        }
-    }
-    return {};
 }
 
 // A program on its project choice panel, run from a working folder of its own, which holds
@@ -97,9 +71,7 @@ void writeTest(const QString& path, int tasks) {
         }
     }
     plain.setCell(1, 6 * tasks + 1, "Testende!");
-    StringGrid scrambled(5, 1201);
-    ScrambleTable(plain, scrambled);
-    QVERIFY(WriteGridFile(scrambled, path, nullptr));
+    QVERIFY(writeScrambledFile(path, plain, nullptr));
 }
 
 } // namespace
@@ -349,12 +321,12 @@ private Q_SLOTS:
 
         StringGrid expectedA = aVersion;
         expectedA.setCell(0, 3, "yellow");
-        const StringGrid savedA = readTestFile(f.projects() + u"/Test_1/gerade.test"_s);
+        const StringGrid savedA = readScrambledFile(f.projects() + u"/Test_1/gerade.test"_s);
         QCOMPARE(firstDifference(savedA, expectedA), QString());
         QCOMPARE(savedA.cell(1, 1), QByteArray("Aufgabe 1: Wie hei\xDF"
                                                "t Frage 1?"));
         QCOMPARE(savedA.cell(1, 19), QByteArray("Testende!"));
-        const StringGrid savedB = readTestFile(f.projects() + u"/Test_1/ungerade.test"_s);
+        const StringGrid savedB = readScrambledFile(f.projects() + u"/Test_1/ungerade.test"_s);
         QCOMPARE(firstDifference(savedB, bVersion), QString());
         QCOMPARE(savedB.cell(0, 3), QByteArray("red"));
         QSignalSpy closed(&form, &TForm1::closed);

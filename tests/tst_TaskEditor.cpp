@@ -1,4 +1,5 @@
 #include "ProgramFixture.h"
+#include "TestFiles.h"
 #include "files/Cp1252.h"
 #include "files/GridFile.h"
 #include "files/ScrambleText.h"
@@ -39,10 +40,8 @@ void startEditor(ProgramFixture& f) {
 // The editor page after "vorhandenen Test wählen" opened a test file holding plain.
 void openTest(ProgramFixture& f, const StringGrid& plain) {
     const QString path = f.temp.path() + u"/Klasse 7b.test"_s;
-    StringGrid scrambled(kTestColumns, kSavedRows);
-    ScrambleTable(plain, scrambled);
     QString error;
-    QVERIFY2(WriteGridFile(scrambled, path, &error), qPrintable(error));
+    QVERIFY2(writeScrambledFile(path, plain, &error), qPrintable(error));
     f.platform.script().files = {path};
     f.start().showMainWindow();
     f.press(&f.form1(), "Button9");

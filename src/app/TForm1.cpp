@@ -1,5 +1,6 @@
 #include "TForm1.h"
 
+#include "app/KeyPreview.h"
 #include "app/ScreenScaling.h"
 #include "app/WidgetScaling.h"
 #include "files/SaveFile.h"
@@ -115,7 +116,10 @@ TForm1::TForm1(Platform& platform, Forms& forms, QWidget* parent)
     connect(m_clock, &QTimer::timeout, this, &TForm1::Timer1Timer);
     m_clock->start();
 
-    qApp->installEventFilter(this);
+    new KeyPreview(this, [this](int key) {
+        FormKeyDown(key);
+        return key == Qt::Key_F1;
+    });
     FormCreate();
 }
 
@@ -283,16 +287,4 @@ void TForm1::closeEvent(QCloseEvent* event) {
     }
     event->accept();
     Q_EMIT closed();
-}
-
-bool TForm1::eventFilter(QObject* watched, QEvent* event) {
-    // The window sees every key before its controls do, so F1 works wherever the focus is.
-    if (event->type() == QEvent::KeyPress && watched->isWidgetType() &&
-        static_cast<QWidget*>(watched)->window() == this) {
-        const int key = static_cast<QKeyEvent*>(event)->key();
-        FormKeyDown(key);
-        if (key == Qt::Key_F1)
-            return true;
-    }
-    return QMainWindow::eventFilter(watched, event);
 }

@@ -1,5 +1,6 @@
 #include "TForm3.h"
 
+#include "app/KeyPreview.h"
 #include "app/TForm1.h"
 #include "app/WidgetScaling.h"
 #include "files/TForm2.h"
@@ -70,7 +71,10 @@ TForm3::TForm3(Platform& platform, Forms& forms, QWidget* parent)
     connect(Button2, &QPushButton::clicked, this, &TForm3::Button2Click);
 
     scaleToScreen();
-    qApp->installEventFilter(this);
+    new KeyPreview(this, [this](int key) {
+        FormKeyDown(key);
+        return key == Qt::Key_F1;
+    });
 }
 
 TForm3::~TForm3() = default;
@@ -158,16 +162,4 @@ GradeKeyFields TForm3::gradeKey() const {
 void TForm3::FormKeyDown(int key) {
     if (key == Qt::Key_F1)
         m_forms.Form1->openHelpFile();
-}
-
-bool TForm3::eventFilter(QObject* watched, QEvent* event) {
-    // The dialog sees every key before its fields do, so F1 works wherever the focus is.
-    if (event->type() == QEvent::KeyPress && watched->isWidgetType() &&
-        static_cast<QWidget*>(watched)->window() == this) {
-        const int key = static_cast<QKeyEvent*>(event)->key();
-        FormKeyDown(key);
-        if (key == Qt::Key_F1)
-            return true;
-    }
-    return QDialog::eventFilter(watched, event);
 }

@@ -36,9 +36,6 @@ public:
     // The grade key as the fields hold it right now, texts exactly as typed.
     GradeKeyFields gradeKey() const;
 
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
-
 private:
     void chooseScale(const char16_t* radioButton);
     void scaleToScreen();
