@@ -8,6 +8,7 @@
 #include "authoring/StringGrid.h"
 #include "evaluation/TForm3.h"
 #include "files/GridFile.h"
+#include "files/SaveFile.h"
 #include "files/ScrambleText.h"
 #include "files/TForm2.h"
 #include "platform/RecordingPlatform.h"
@@ -18,7 +19,6 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QRandomGenerator>
-#include <QSaveFile>
 #include <QTemporaryDir>
 
 #include <cstdio>
@@ -126,7 +126,7 @@ int main(int argc, char* argv[]) {
     const double plainRead = seconds(timer);
 
     // As many bytes in as many files, written plainly and then atomically (as the program
-    // writes every document).
+    // writes its feedback pages).
     const QString plainFolder = temp.path() + u"/plain"_s;
     QDir().mkpath(plainFolder);
     const QByteArray chunk(int(writtenBytes / qMax(1, writtenFiles)), 'x');
@@ -139,8 +139,8 @@ int main(int argc, char* argv[]) {
     const double plainWrite = seconds(timer);
     timer.restart();
     for (int n = 0; n < writtenFiles; ++n) {
-        QSaveFile file(plainFolder + u"/%1.html"_s.arg(n));
-        if (!file.open(QIODevice::WriteOnly) || file.write(chunk) != chunk.size() || !file.commit())
+        if (!saveFileAtomically(plainFolder + u"/a%1.html"_s.arg(n), chunk, nullptr,
+                                SaveDurability::NoSync))
             qFatal("cannot write");
     }
     const double atomicWrite = seconds(timer);

@@ -1,6 +1,9 @@
 #include "StringGrid.h"
 
 #include <algorithm>
+#include <utility>
+
+const QByteArray StringGrid::s_emptyCell;
 
 StringGrid::StringGrid(int colCount, int rowCount, int fixedRows)
     : m_colCount(std::max(1, colCount))
@@ -28,23 +31,28 @@ void StringGrid::setRowCount(int count) {
     m_rowCount = count;
 }
 
-QByteArray StringGrid::cell(int col, int row) const {
+QByteArray* StringGrid::cellSlot(int col, int row, bool empty) {
     if (col < 0 || col >= m_colCount || row < 0)
-        return {};
-    const auto& column = m_columns[col];
-    return row < int(column.size()) ? column[row] : QByteArray();
+        return nullptr;
+    auto& column = m_columns[col];
+    if (row >= int(column.size())) {
+        if (empty)
+            return nullptr;
+        column.resize(row + 1);
+    }
+    if (!empty)
+        m_rowsInUse = std::max(m_rowsInUse, row + 1);
+    return &column[row];
 }
 
 void StringGrid::setCell(int col, int row, const QByteArray& text) {
-    if (col < 0 || col >= m_colCount || row < 0)
-        return;
-    auto& column = m_columns[col];
-    if (row >= int(column.size())) {
-        if (text.isEmpty())
-            return;
-        column.resize(row + 1);
-    }
-    column[row] = text;
+    if (QByteArray* slot = cellSlot(col, row, text.isEmpty()))
+        *slot = text;
+}
+
+void StringGrid::setCell(int col, int row, QByteArray&& text) {
+    if (QByteArray* slot = cellSlot(col, row, text.isEmpty()))
+        *slot = std::move(text);
 }
 
 void StringGrid::insertRow(int index) {
@@ -56,6 +64,9 @@ void StringGrid::insertRow(int index) {
     for (auto& column : m_columns)
         std::rotate(column.begin() + index, column.begin() + oldCount,
                     column.begin() + oldCount + 1);
+    // The last row in use may have moved down by one.
+    if (m_rowsInUse > index)
+        ++m_rowsInUse;
 }
 
 void StringGrid::deleteRow(int index) {
@@ -77,6 +88,12 @@ void StringGrid::clearRow(int row) {
 
 void StringGrid::clear() {
     for (auto& column : m_columns) {
-        column.assign(m_rowCount, QByteArray());
+        // Cells written beyond the extent go; the column keeps its storage.
+        if (int(column.size()) > m_rowCount)
+            column.resize(m_rowCount);
+        const int end = std::min(m_rowsInUse, int(column.size()));
+        for (int row = 0; row < end; ++row)
+            column[row].clear();
     }
+    m_rowsInUse = 0;
 }

@@ -75,10 +75,14 @@ public:
     QByteArray readLine() {
         if (m_pos == m_end)
             return {};
+        // Most cells of a table are empty.
+        if (*m_pos == kCr) {
+            skipLineEnd();
+            return {};
+        }
         const char* start = m_pos;
-        const char* cr = findCr();
-        QByteArray line(start, cr - start);
-        m_pos = cr;
+        m_pos = findCr();
+        QByteArray line(start, m_pos - start);
         skipLineEnd();
         return line;
     }
@@ -108,6 +112,20 @@ private:
     const char* m_end;
 };
 
+// A grid file of a full test with long texts stays below this; a larger buffer is not kept.
+constexpr qsizetype kKeptBufferSize = 4 * 1024 * 1024;
+
+// Like readAll(), into the buffer handed in where the file's size is known and small enough.
+QByteArray readWhole(QFile& file, QByteArray buffer) {
+    const qint64 size = file.size();
+    if (file.isSequential() || size <= 0 || size > kKeptBufferSize)
+        return file.readAll();
+    buffer.resize(qsizetype(size));
+    const qint64 read = file.read(buffer.data(), size);
+    buffer.resize(qsizetype(std::max<qint64>(read, 0)));
+    return buffer;
+}
+
 QString countReason(GridParser::Count result, bool columns) {
     if (result == GridParser::Count::NotANumber)
         return columns ? u"die Spaltenzahl ist keine Zahl"_s : u"die Zeilenzahl ist keine Zahl"_s;
@@ -115,7 +133,8 @@ QString countReason(GridParser::Count result, bool columns) {
                    : u"die Zeilenzahl ist zu groß (höchstens %1)"_s.arg(kMaxGridRows);
 }
 
-// Parses into a table of its own, so a damaged file leaves the caller's table untouched.
+// A damaged file leaves the caller's table untouched: only the counts can be wrong, and they
+// are read before the table changes.
 bool parseGridFile(const QByteArray& bytes, StringGrid& table, QString* reason) {
     GridParser parser(bytes);
     int columns = 0;
@@ -130,12 +149,18 @@ bool parseGridFile(const QByteArray& bytes, StringGrid& table, QString* reason) 
         *reason = countReason(result, false);
         return false;
     }
-    StringGrid read(columns, rows, table.fixedRows());
+    // Emptied and refilled in place: the answer files of a class go through the same table one
+    // after another, which keeps its storage.
+    table.clear();
+    table.setColCount(columns);
+    table.setRowCount(rows);
     for (int col = 0; col < columns; ++col) {
-        for (int row = 0; row < rows; ++row)
-            read.setCell(col, row, parser.readLine());
+        for (int row = 0; row < rows; ++row) {
+            QByteArray line = parser.readLine();
+            if (!line.isEmpty())
+                table.setCell(col, row, std::move(line));
+        }
     }
-    table = std::move(read);
     return true;
 }
 
@@ -213,13 +238,15 @@ bool ReadGridFile(StringGrid& table, QIODevice* device, QString* error) {
 
 bool ReadGridFile(StringGrid& table, const QString& path, QString* error) {
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
+    if (!file.open(QIODevice::ReadOnly | QIODevice::Unbuffered)) {
         if (error)
             *error =
                 u"Die Datei %1 konnte nicht geöffnet werden: %2"_s.arg(path, file.errorString());
         return false;
     }
-    const QByteArray bytes = file.readAll();
+    // The answer files of a class are read one after another; one buffer serves them all.
+    thread_local QByteArray buffer;
+    buffer = readWhole(file, std::move(buffer));
     if (file.error() != QFileDevice::NoError) {
         if (error)
             *error =
@@ -227,7 +254,10 @@ bool ReadGridFile(StringGrid& table, const QString& path, QString* error) {
         return false;
     }
     QString reason;
-    if (!parseGridFile(bytes, table, &reason)) {
+    const bool parsed = parseGridFile(buffer, table, &reason);
+    if (buffer.capacity() > kKeptBufferSize)
+        buffer = QByteArray();
+    if (!parsed) {
         if (error)
             *error =
                 u"Die Datei %1 ist beschädigt oder keine Varelo-Datei: %2."_s.arg(path, reason);
