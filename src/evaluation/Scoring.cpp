@@ -2,6 +2,7 @@
 
 #include "authoring/StringGrid.h"
 #include "files/Cp1252.h"
+#include "files/TestLayout.h"
 
 #include <QLocale>
 
@@ -21,12 +22,12 @@ bool rowCounts(const StringGrid& table, int row) {
 } // namespace
 
 bool isSingleChoice(const StringGrid& answerTable) {
-    return answerTable.cell(4, 0) == QByteArrayLiteral("Single");
+    return answerTable.cell(4, 0) == kSingleMark;
 }
 
 int findEndMarker(const StringGrid& answerTable) {
     for (int row = 1; row <= kLastSearchedRow; ++row) {
-        if (answerTable.cell(1, row) == QByteArrayLiteral("Testende!"))
+        if (answerTable.cell(1, row) == kEndMarker)
             return row;
     }
     return -1;
