@@ -3,21 +3,14 @@
 #include "files/SecondVersion.h"
 #include "files/TestLayout.h"
 
+#include "ReferenceGenerator.h"
+
 #include <QtTest>
 
 #include <algorithm>
 #include <numeric>
 
 namespace {
-
-// The generator written from its definition, independent of the code under test.
-struct ReferenceGenerator {
-    quint64 state;
-    quint32 below(quint32 n) {
-        state = (state * 134775813ull + 1ull) % 4294967296ull;
-        return quint32(quint64(n) * state / 4294967296ull);
-    }
-};
 
 int blockRow(int task) {
     return 6 * (task - 1) + 1;

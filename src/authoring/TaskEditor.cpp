@@ -207,13 +207,11 @@ void TForm1::Button3Click() {
     ChangesSaved = 1;
     m_forms.Form2->StringGrid1.setCell(
         4, 0, CheckBox15->isChecked() ? QByteArray(kSingleMark) : QByteArray());
-    // the worker window's save command runs here
     m_forms.Form2->Button5Click();
 }
 
 void TForm1::Button14Click() {
     // Task media: the picture window loses its picture.
-    // the worker window's open command runs here
     m_forms.Form2->Button3Click();
     if (!m_forms.Form2->testOpened())
         return; // cancelled, or the file was refused: the editor stays as it was
